@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Benchmark of the first pass against a plain stdio pass over the same source.
+#
+#   bench/run.sh                 build, generate, time 200k and 800k lines
+#   bench/run.sh --callgrind     profile one run on a 20k-line source
+#   options: --sizes "N ..."  line counts (default "200000 800000")
+#            --runs N         timed runs per program and size (default 3)
+#            --seed N         generator seed (default 1)
+#
+# Everything produced goes to bench/out (ignored by git).  The script stops
+# with status 1 if vorn does not assemble a generated source cleanly.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+out=$here/out
+sizes="200000 800000"
+runs=3
+seed=1
+mode=bench
+
+while [ $# -gt 0 ]; do
+    case $1 in
+    --callgrind) mode=callgrind ;;
+    --sizes) sizes=$2; shift ;;
+    --runs) runs=$2; shift ;;
+    --seed) seed=$2; shift ;;
+    -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+    *) echo "run.sh: unknown option $1" >&2; exit 2 ;;
+    esac
+    shift
+done
+
+mkdir -p "$out"
+
+# ---- build ----
+build=$root/build-release
+cflags=(-O2 -Wall -Wextra)
+if [ $mode = callgrind ]; then
+    # Release optimisation with symbols, so that the profile names functions
+    # and lines of the same code that the timings measure.
+    build=$root/build-prof
+    echo "== building profiled vorn in $build"
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF \
+        -DCMAKE_CXX_FLAGS=-g -DCMAKE_C_FLAGS=-g >/dev/null
+else
+    echo "== building Release vorn in $build"
+    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF >/dev/null
+fi
+cmake --build "$build" -j2 --target vorn >/dev/null
+vorn=$build/vorn
+g++ -std=c++20 "${cflags[@]}" -o "$out/gen" "$here/gen.cpp"
+gcc "${cflags[@]}" -o "$out/floor" "$here/floor.c"
+gcc "${cflags[@]}" -o "$out/runstat" "$here/runstat.c"
+
+# gen N: writes s<N>.s into $out (the name the listing and line-info show)
+gen() {
+    "$out/gen" "$seed" "$1" >"$out/s$1.s" 2>"$out/gen$1.log"
+    sed 's/^gen: /   /' "$out/gen$1.log"
+}
+
+# runvorn SRC: one run in $out; leaves "WALL KIB STATUS" in $out/stat
+runvorn() {
+    (cd "$out" && rm -f tok fb sym info diag lst &&
+        ./runstat "$vorn" - tok fb sym info diag lst out "$1" >vorn.stdout 2>stat)
+}
+runfloor() {
+    (cd "$out" && ./runstat ./floor "$1" flst finfo ftok 2>stat)
+}
+
+# check SRC: fails loudly unless the last vorn run was clean
+check() {
+    local st
+    st=$(awk '{print $3}' "$out/stat")
+    if [ "$st" != 0 ] || [ -s "$out/diag" ]; then
+        echo "!! vorn status $st on $1; first diagnostics:" >&2
+        head -20 "$out/diag" >&2 2>/dev/null || true
+        head -5 "$out/vorn.stdout" >&2 2>/dev/null || true
+        exit 1
+    fi
+}
+
+if [ $mode = callgrind ]; then
+    n=20000
+    echo "== generating $n lines"
+    gen $n
+    echo "== callgrind"
+    st=0
+    (cd "$out" && rm -f tok fb sym info diag lst &&
+        valgrind --tool=callgrind --callgrind-out-file=callgrind.out \
+            "$vorn" - tok fb sym info diag lst out "s$n.s" >vorn.stdout 2>valgrind.log) || st=$?
+    if [ "$st" != 0 ] || [ -s "$out/diag" ]; then
+        echo "!! vorn status $st under callgrind; first diagnostics:" >&2
+        head -20 "$out/diag" >&2 2>/dev/null || true
+        exit 1
+    fi
+    callgrind_annotate "$out/callgrind.out" 2>/dev/null | head -45
+    echo
+    echo "full profile: callgrind_annotate --auto=yes $out/callgrind.out"
+    exit 0
+fi
+
+# best-of-N wall time (seconds) and peak RSS (KiB, the largest of the runs)
+declare -A fwall frss vwall vrss bytes
+for n in $sizes; do
+    echo "== $n lines"
+    gen $n
+    bytes[$n]=$(stat -c %s "$out/s$n.s")
+    bw=; br=0
+    for ((i = 0; i < runs; i++)); do
+        runfloor "s$n.s"
+        read -r w r s <"$out/stat"
+        [ "$s" = 0 ] || { echo "!! floor failed with status $s" >&2; exit 1; }
+        bw=$(awk -v a="$w" -v b="${bw:-1e9}" 'BEGIN { print (a < b) ? a : b }')
+        [ "$r" -gt "$br" ] && br=$r
+    done
+    fwall[$n]=$bw; frss[$n]=$br
+    bw=; br=0
+    for ((i = 0; i < runs; i++)); do
+        runvorn "s$n.s"
+        check "s$n.s"
+        read -r w r s <"$out/stat"
+        bw=$(awk -v a="$w" -v b="${bw:-1e9}" 'BEGIN { print (a < b) ? a : b }')
+        [ "$r" -gt "$br" ] && br=$r
+    done
+    vwall[$n]=$bw; vrss[$n]=$br
+    echo "   floor ${fwall[$n]} s, vorn ${vwall[$n]} s (status 0, no diagnostics)"
+done
+
+echo
+echo "vorn $(cd "$root" && git rev-parse --short HEAD 2>/dev/null || echo '(no commit)'), seed $seed, best of $runs, $(nproc) cores"
+printf '%-8s %6s %8s %8s %6s %10s %8s %9s %9s\n' \
+    lines MB floor_s vorn_s ratio vorn_l/s vorn_MB/s floor_RSS vorn_RSS
+for n in $sizes; do
+    awk -v n="$n" -v b="${bytes[$n]}" -v fw="${fwall[$n]}" -v vw="${vwall[$n]}" \
+        -v fr="${frss[$n]}" -v vr="${vrss[$n]}" 'BEGIN {
+        printf "%-8d %6.2f %8.3f %8.3f %6.2f %10.0f %8.2f %6.1fMiB %6.1fMiB\n",
+            n, b / 1048576, fw, vw, vw / fw, n / vw, b / 1048576 / vw, fr / 1024, vr / 1024 }'
+done
+
+set -- $sizes
+first=$1
+last=${!#}
+if [ "$first" != "$last" ]; then
+    awk -v a="$first" -v b="$last" -v fa="${fwall[$first]}" -v fb="${fwall[$last]}" \
+        -v va="${vwall[$first]}" -v vb="${vwall[$last]}" 'BEGIN {
+        printf "time growth %d -> %d lines (x%.1f): vorn x%.2f, floor x%.2f\n",
+            a, b, b / a, vb / va, fb / fa }'
+fi
+if [ "$sizes" = "200000 800000" ]; then
+    echo
+    awk -v r="$(awk -v a="${vwall[200000]}" -v b="${fwall[200000]}" 'BEGIN { print a / b }')" \
+        -v g="$(awk -v a="${vwall[800000]}" -v b="${vwall[200000]}" 'BEGIN { print a / b }')" \
+        -v m="${vrss[800000]}" 'BEGIN {
+        printf "goal  vorn/floor at 200k <= 2.5   : %.2f  %s\n", r, (r <= 2.5) ? "met" : "MISSED"
+        printf "goal  800k/200k time     <= 4.6   : %.2f  %s\n", g, (g <= 4.6) ? "met" : "MISSED"
+        printf "goal  peak RSS at 800k   < 16 MiB : %.1f MiB  %s\n", m / 1024, (m < 16384) ? "met" : "MISSED"
+    }'
+fi

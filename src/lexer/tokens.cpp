@@ -1,0 +1,158 @@
+// The token reader and the token file.
+#include "common/vorn.h"
+
+namespace vorn {
+
+int saveop = 0;
+uint16_t numval = 0;
+uint16_t numlen = 0;
+uint8_t numsymbol = 0;
+int formalfound = -1;
+int formalevel = 0;
+int noformal = 0;
+int nosave = 0;
+
+// One word to the token file, low byte first.  While text is skipped or a
+// reader discards tokens, only line ends get through.
+void putshort(int word) {
+  if (ifflg || nosave) {
+    if (nosave > 1 || (word & 0xffff) != TK_NL) return;
+  }
+  putc(word & 0xff, pof);
+  putc((word >> 8) & 0xff, pof);
+  if (ferror(pof)) wrterr("error writing %s", a_tmp1);
+}
+
+int snumval(uint16_t value) {
+  numval = value;
+  putshort(TK_NUMBER);
+  putshort(value);
+  return TK_NUMBER;
+}
+
+namespace {
+// A run of digits, the first pending in ch: a number (octal, or decimal
+// with a trailing point) or a numeric-label reference such as 1b or 2f.
+int number() {
+  numsymbol = 0;
+  numlen = 0;
+  uint16_t octal = 0, decimal = 0;
+  int c;
+  while ((c = rch()) >= '0' && c <= '9') {
+    octal = (uint16_t)(octal * 8 + (c - '0'));
+    decimal = (uint16_t)(decimal * 10 + (c - '0'));
+    numlen++;
+  }
+  if (c == 'b' || c == 'f') {
+    numsymbol = 1;
+    int d = octal;
+    if (numlen != 1) {
+      error(7);
+      d = 0;
+    }
+    int t = (c == 'b' ? TK_FB0 : TK_FF0) + d;
+    putshort(t);
+    return t;
+  }
+  if (c == '.') return snumval(decimal);
+  ch = c;
+  return snumval(octal);
+}
+}  // namespace
+
+// The next token.  Every token read fresh is written to the token file.
+int readop() {
+  if (saveop) {
+    int t = saveop;
+    saveop = 0;
+    return t;
+  }
+  formalfound = -1;
+  formalevel = 0;
+  for (;;) {
+    int c = rch();
+    switch (chartab[c]) {
+      case 0:
+        error(8);
+        continue;
+      case 1:
+      case 3:
+        putshort(c);
+        return c;
+      case 2:
+        continue;
+      case 4: {  // "ab: two characters, the first in the low byte
+        int a = rsch();
+        if (strterm) {
+          error(24);
+          return snumval((uint16_t)a);
+        }
+        int b = rsch();
+        if (strterm) error(25);
+        return snumval((uint16_t)(a + 256 * b));
+      }
+      case 5: {  // 'a: one character
+        int a = rsch();
+        if (strterm) error(26);
+        return snumval((uint16_t)a);
+      }
+      case 6:
+        do c = rch();
+        while (c != 4 && c != '\n');
+        putshort(c);
+        return c;
+      case 7: {
+        ch = c;
+        if (c >= '0' && c <= '9') return number();
+        int t = rname(false);
+        if (formalfound == -1) return t;
+        break;
+      }
+      case 8: {  // <string>
+        putshort(TK_STRING);
+        numval = 0;
+        int s;
+        for (;;) {
+          s = rsch();
+          if (strterm) break;
+          putshort(0400 + s);
+          numval++;
+        }
+        if (s == -1) error(9);
+        putshort(0177777);
+        return TK_STRING;
+      }
+      case 9:
+        error(27);
+        continue;
+      case 10: {
+        if (ifflg) continue;
+        c = rch();
+        if (c == '<') c = TK_SHL;
+        else if (c == '>') c = TK_SHR;
+        else if (chartab[c] == 0) {
+          // Control characters and bytes above 0177 make no token.
+          error(8);
+          continue;
+        }
+        putshort(c);
+        return c;
+      }
+      case 13:
+        if (ifflg == 1) continue;
+        // A name joined to an empty first segment.
+        {
+          int t = rname(true);
+          if (formalfound == -1) return t;
+        }
+        break;
+    }
+    // A name was replaced by text to be read again.
+    if (++formalevel > 63) {
+      error(29);
+      noformal++;
+    }
+  }
+}
+
+}  // namespace vorn

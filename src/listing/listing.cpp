@@ -1,0 +1,133 @@
+// The record of the current line, listing lines, the line-information file,
+// and the error table with its reports.
+#include <cstring>
+
+#include "common/vorn.h"
+
+namespace vorn {
+
+printline_t pl;
+int linenumout = 0;
+int listing = 1;
+long errflg = 0;
+
+const char* const error_tab[46] = {
+    "funny, no such error.",
+    "wrong assignment.",
+    "bad assignment to dot.",
+    "doubly defined label.",
+    "bad label (2). ",
+    "bad numeric label.",
+    "missing   .endc .",
+    "bad numeric symbol.",
+    "illegal character.",
+    "missing   ' > ' .",
+    "missing   ' , ' .",
+    "undefined symbol in .blkw .",
+    "missing   ' < ' .",
+    "undefined symbol in .if .",
+    "error in  .comm .",
+    "illegal indirection (extra  ' @ ').",
+    "illegal expression when expecting register.",
+    "missing   ' ) ' .",
+    "undefined numeric symbol.",
+    "illegal expression.",
+    "missing   ' ] ' .",
+    "missing term.",
+    "joker: syntax error.",
+    "missing end of line.",
+    "two characters missing after   ' \" ' .",
+    "one character missing after   ' \" ' .",
+    "character missing after   ' ' ' .",
+    "unexpected   ' > ' .",
+    "division by zero.",
+    "too many formal substitutions.",
+    "illegal condition in .if .",
+    ".if nesting level to high.",
+    "unexpected .endc .",
+    "unexpected .endm .",
+    "unexpected .endr .",
+    "illegal or no macro name given with .macro .",
+    "illegal or no parameter name given with ' } ' .",
+    "illegal or no assembler symbol name given with ' \\ ' .",
+    ".include file not found.",
+    "negative number in .rept .",
+    "formal symbol too long.",
+    "missing formal parameter in irp/irpc.",
+    "wrong name in .endm .",
+    "a formal macro parameter is expected here.",
+    "missing .endm .",
+    "missing .endr .",
+};
+
+namespace {
+const char* const symbolstab[4] = {"  ", "+ ", "* ", "*+"};
+
+// Write n as six octal digits into buf.
+void octal6(char* buf, unsigned n) {
+  for (int i = 5; i >= 0; i--, n >>= 3) buf[i] = (char)('0' + (n & 7));
+  buf[6] = 0;
+}
+
+// Terminate the text of the line; a line cut at its last stored position
+// gets back the line feed that it lost.
+void termtext() {
+  int n = pl.textlen;
+  if (n > 0 && pl.text[n - 1] != '\n') pl.text[n++] = '\n';
+  pl.text[n] = 0;
+}
+}  // namespace
+
+// Count an error; the first one of a line is kept for its report.
+void error(int code) {
+  if (errflg < 0x7fffffff) errflg++;
+  if (pl.errcode == 0) pl.errcode = code;
+}
+
+void linefill() {
+  pl.srckind = (int16_t)((macstackcell ? 1 : 0) + (includestackcell ? 2 : 0));
+  pl.dotstart = dot().value;
+  octal6(pl.dottext, pl.dotstart);
+  snprintf(pl.numtext, sizeof pl.numtext, "%5d", line);
+  linenumout = line;
+  pl.codetext[0][0] = pl.codetext[1][0] = pl.codetext[2][0] = 0;
+  pl.textlen = 0;
+  pl.errcode = 0;
+}
+
+void lineprint() {
+  // One "..." per byte the line produced, two to a word column.
+  int n = (int)dot().value - (int)pl.dotstart;
+  if (n > 6) n = 6;
+  for (int k = 0; k < n; k++) strcat(pl.codetext[k / 2], "...");
+  // Blank and comment-only lines show no location.
+  for (int i = 0; i < pl.textlen; i++) {
+    uint8_t c = (uint8_t)pl.text[i];
+    if (chartab[c] == 2) continue;
+    if (chartab[c] == 1 || c == ';') pl.dottext[0] = 0;
+    break;
+  }
+  termtext();
+  if (listing) {
+    fprintf(flst, "%6.6s   %6.6s %6.6s %6.6s  %5s%2.2s   %s", pl.dottext, pl.codetext[0],
+            pl.codetext[1], pl.codetext[2], pl.numtext, symbolstab[pl.srckind], pl.text);
+    if (listing == -1) listing = 0;
+  }
+  writemacf();
+  printerror();
+}
+
+void writemacf() {
+  termtext();
+  fprintf(macf, "%d %d %s\n%s\n", linenumout, pl.srckind, currentfilename.c_str(), pl.text);
+}
+
+void printerror() {
+  if (pl.errcode < 1) return;
+  const char* msg = error_tab[pl.errcode];
+  fprintf(stderr, "%s(line %3d): error %2d - %s\n", currentfilename.c_str(), line, pl.errcode, msg);
+  fprintf(flst, "\t\t*** error %2d in %s - %s\n", pl.errcode, currentfilename.c_str(), msg);
+  pl.errcode = 0;
+}
+
+}  // namespace vorn

@@ -1,0 +1,35 @@
+// .include: read another file in place, then go on after the directive.
+#include "common/vorn.h"
+
+namespace vorn {
+
+namespace {
+constexpr int MAXINCDEPTH = 100;
+}
+
+int includeop() {
+  int c = readformal();
+  putshort(0);
+  putshort(TK_NL);
+  if (!checkeos(c)) {
+    do c = rch();
+    while (!checkeos(c));
+  }
+  inccell* cell = new inccell{currentfilename, line + lineadvance, macactive, includestackcell,
+                              srcpos(), currentline, currentidx};
+  if (!srcopen(opstring.c_str(), 0)) {
+    error(38);
+    delete cell;
+    return c;
+  }
+  if (incdepth >= MAXINCDEPTH) fatal("include nesting too deep");
+  includestackcell = cell;
+  incdepth++;
+  macactive = 0;
+  currentfilename = opstring;
+  line = 0;
+  lineadvance = 1;
+  return c;
+}
+
+}  // namespace vorn
