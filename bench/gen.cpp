@@ -137,6 +137,12 @@ struct Gen {
     unsigned genlab_every = 0, next_genlab = 0, genlabs = 0;
     unsigned repeat_every = 0, next_repeat = 0, repeats = 0;
 
+    // Set while writing text that may be skipped by a conditional.  Skipped
+    // text is still read token by token, but a backslash there is dropped,
+    // so the shift operators \< and \> would read as the start of a string
+    // and a stray '>'.  Macro arguments may land in skipped body lines too.
+    bool noshift = false;
+
     // ----- output -----
 
     void flush()
@@ -288,10 +294,12 @@ struct Gen {
             return left + "/" + oct(rng.range(2, 10));
         if (r < 60)
             return left + "%" + oct(rng.range(2, 10));
-        if (r < 68)
+        if (r < 68 && !noshift)
             return left + "\\<" + oct(rng.range(1, 8));
-        if (r < 74)
+        if (r < 74 && !noshift)
             return left + "\\>" + oct(rng.range(1, 8));
+        if (r < 74)
+            return left + "+" + oct(rng.range(1, 8));
         if (r < 84)
             return left + "&" + konst(bit_consts);
         if (r < 94)
@@ -514,6 +522,13 @@ struct Gen {
     // directive draw on their budgets.
     std::string macro_call()
     {
+        noshift = true;
+        std::string l = macro_call_text();
+        noshift = false;
+        return l;
+    }
+    std::string macro_call_text()
+    {
         if (genlab_due()) {
             ++genlabs;
             if (rng.chance(50))
@@ -580,7 +595,7 @@ struct Gen {
             return f;
         if (r < 80)
             return f + "-" + oct(rng.below(4));
-        if (r < 90)
+        if (r < 90 || noshift)
             return "[" + f + "&" + oct(1u << rng.below(3)) + "]";
         return f + "\\>1";
     }
@@ -603,6 +618,7 @@ struct Gen {
     void conditional(unsigned n)
     {
         emit(cond_head() + trailer(20));
+        noshift = true;
         unsigned body = n - 2;
         bool nested = body >= 5 && rng.chance(20);
         unsigned split = body >= 3 && rng.chance(50) ? rng.range(1, body - 2) : 0;  // line of .iff/.ift/.iftf
@@ -625,6 +641,7 @@ struct Gen {
             ++i;
         }
         emit("\t.endc" + trailer(10));
+        noshift = false;
     }
 
     // A repeat block of n lines, 3 to 6.

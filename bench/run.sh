@@ -41,13 +41,20 @@ if [ $mode = callgrind ]; then
     # and lines of the same code that the timings measure.
     build=$root/build-prof
     echo "== building profiled vorn in $build"
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF \
-        -DCMAKE_CXX_FLAGS=-g -DCMAKE_C_FLAGS=-g >/dev/null
+    config=(-DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF -DCMAKE_CXX_FLAGS=-g -DCMAKE_C_FLAGS=-g)
 else
     echo "== building Release vorn in $build"
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF >/dev/null
+    config=(-DCMAKE_BUILD_TYPE=Release -DVORN_TESTS=OFF)
 fi
-cmake --build "$build" -j2 --target vorn >/dev/null
+if ! { cmake -S "$root" -B "$build" "${config[@]}" &&
+    cmake --build "$build" -j2 --target vorn; } >"$out/build.log" 2>&1; then
+    tail -30 "$out/build.log" >&2
+    echo "!! build failed (full log: $out/build.log)" >&2
+    exit 1
+fi
+if grep -q 'warning:' "$out/build.log"; then
+    echo "   build warnings: $(grep -c 'warning:' "$out/build.log") (see $out/build.log)"
+fi
 vorn=$build/vorn
 g++ -std=c++20 "${cflags[@]}" -o "$out/gen" "$here/gen.cpp"
 gcc "${cflags[@]}" -o "$out/floor" "$here/floor.c"
@@ -94,10 +101,18 @@ if [ $mode = callgrind ]; then
         head -20 "$out/diag" >&2 2>/dev/null || true
         exit 1
     fi
-    callgrind_annotate "$out/callgrind.out" 2>/dev/null | head -45
+    callgrind_annotate --auto=no "$out/callgrind.out" 2>/dev/null |
+        awk '/PROGRAM TOTALS/ { on = 1 } on && n < 32 { print; n++ }'
+
     echo
     echo "full profile: callgrind_annotate --auto=yes $out/callgrind.out"
     exit 0
+fi
+
+# Timings mean little while other jobs compete for the two cores.
+load=$(cut -d' ' -f1 /proc/loadavg)
+if awk -v l="$load" 'BEGIN { exit !(l > 0.5) }'; then
+    echo "   warning: load average $load, timings will be noisy"
 fi
 
 # best-of-N wall time (seconds) and peak RSS (KiB, the largest of the runs)
@@ -128,7 +143,7 @@ for n in $sizes; do
 done
 
 echo
-echo "vorn $(cd "$root" && git rev-parse --short HEAD 2>/dev/null || echo '(no commit)'), seed $seed, best of $runs, $(nproc) cores"
+echo "vorn $(cd "$root" && git rev-parse --short HEAD 2>/dev/null || echo '(no commit)'), seed $seed, best of $runs, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 printf '%-8s %6s %8s %8s %6s %10s %8s %9s %9s\n' \
     lines MB floor_s vorn_s ratio vorn_l/s vorn_MB/s floor_RSS vorn_RSS
 for n in $sizes; do

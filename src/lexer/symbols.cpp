@@ -132,17 +132,14 @@ int rname(bool joined) {
   bool pending = ch != 0;
   char seg[9];
   int n, c;
-  if (joined) joinbuf.clear();
+  joinbuf.clear();
   for (;;) {
     n = 0;
     while (chartab[c = rch()] == 7)
       if (n < 8) seg[n++] = (char)c;
     seg[n] = 0;
     if (c != '}') break;
-    if (!joined) {
-      joined = true;
-      joinbuf.clear();
-    }
+    joined = true;
     if (!noformal && macstackcell && getformalidx(seg, argbuf) >= 0)
       joinbuf += argbuf;
     else

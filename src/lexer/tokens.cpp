@@ -25,6 +25,8 @@ void putshort(int word) {
 
 int snumval(uint16_t value) {
   numval = value;
+  // Suppressed as one: a value of 10 must not pass as a line end.
+  if (ifflg || nosave) return TK_NUMBER;
   putshort(TK_NUMBER);
   putshort(value);
   return TK_NUMBER;

@@ -233,9 +233,10 @@ int readformal() {
     argstart = pl.textlen;
   } else if (c == '\\') {
     // \sym: the symbol's value in octal.
+    int savednosave = nosave;
     nosave = 2;
     int t = readop();
-    nosave = 0;
+    nosave = savednosave;
     if (checkeos(t)) {
       error(37);
       opstring = "0";

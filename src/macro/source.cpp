@@ -175,6 +175,7 @@ int endsource() {
 // input there is fatal.
 int checkeof(int c) {
   if (c == 4) {
+    printerror();  // an error already pending on the line is reported too
     error(readrep == 0 ? 44 : 45);
     printerror();
     aexit();

@@ -1,0 +1,3 @@
+	nop
+	.if	.ne.	0
+x:	nop

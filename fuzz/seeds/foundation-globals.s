@@ -1,0 +1,3 @@
+lab::
+val == 12
+lab2: lab3: x = lab

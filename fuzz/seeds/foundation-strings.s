@@ -1,0 +1,3 @@
+.ascii <ab>
+.ascii <a\>b>
+.ascii <a b\t>

@@ -1,0 +1,1 @@
+start: mov #10, r0 ; go

@@ -1,0 +1,5 @@
+.if ndf once
+once = 1
+.include hand-inc.s
+.endc
+	mov r0, r1

@@ -1,0 +1,3 @@
+a = 1
+.include b.s
+z = 3

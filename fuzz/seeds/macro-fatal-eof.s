@@ -1,0 +1,4 @@
+.macro m
+.macro inner
+x = 1
+.endm

@@ -1,0 +1,14 @@
+.macro g ?a
+a: .word a
+.endm
+g
+g
+g
+g
+g
+g
+g
+g
+g
+g foo
+g

@@ -1,0 +1,5 @@
+.macro s x
+x = 1
+.endm
+s x
+y = 2

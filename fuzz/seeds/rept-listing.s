@@ -1,0 +1,7 @@
+.irp r,<r0,r1>
+clr r
+.endr
+.irpc c,ab
+c: .byte 1
+.endr
+.even

@@ -1,0 +1,5 @@
+	.nolist
+	mov	r1
+	.word	1
+	.list
+	nop

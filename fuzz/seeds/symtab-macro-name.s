@@ -1,0 +1,5 @@
+	.macro	mm
+	nop
+	.endm
+x:	nop
+y:

@@ -1,0 +1,5 @@
+	.word	1,2
+	
+	.byte	"ab
+	<hello>
+; end

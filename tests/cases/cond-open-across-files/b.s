@@ -1,0 +1,3 @@
+	nop
+	.endc
+b1:	nop

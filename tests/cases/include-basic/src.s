@@ -1,0 +1,3 @@
+a = 1
+.include inc.s
+b = 2

@@ -1,0 +1,3 @@
+b1 = 1
+.include <c.s> ; comment
+b3 = 3

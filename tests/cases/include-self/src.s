@@ -1,0 +1,2 @@
+; this file includes itself
+.include src.s

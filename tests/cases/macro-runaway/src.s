@@ -1,0 +1,5 @@
+; a macro that calls itself without end
+.macro r
+r
+.endm
+r

@@ -1,0 +1,5 @@
+a = 1
+.endm
+.mexit
+b = 2
+.endm x

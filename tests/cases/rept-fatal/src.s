@@ -1,0 +1,4 @@
+.rept 2
+.irp x,<a>
+.endr
+y = 1
