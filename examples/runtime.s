@@ -25,7 +25,7 @@ EMTVEC	= 30			; emt trap vector
 ; characters
 NL	= 12
 CR	= 15
-SPACE	= ' 
+SPACE	= '\s
 
 ; sizes and options
 RBSIZE	= 40			; ring buffer size in bytes, a power of two
@@ -36,7 +36,9 @@ PR7	= 7\<5			; processor priority 7 in the psw
 FPU	= 1			; the machine has the floating point unit
 
 ; ---------------------------------------------------------------
-; macros
+; macros (not listed)
+
+	.nolist
 
 	.macro	push	src
 	mov	src,-(sp)
@@ -63,6 +65,7 @@ loop:	clr	(r0)+
 	.endc
 	jsr	pc,puts
 	.endm
+	.list
 
 ; ---------------------------------------------------------------
 ; start-up
@@ -74,9 +77,8 @@ _start::
 	mov	#emtdsp,@#EMTVEC
 	mov	#PR7,@#EMTVEC+2
 	clrblk	#rbuf,#RBSIZE/2
-rbinit:	rbclr:	clr	rbhead
-	clr	rbtail
 	.iif	.ne. FPU,	jsr pc,fpinit
+	jsr	pc,runinit
 	print	banner
 
 ; copy a string, print its length and compare the copy
@@ -98,8 +100,10 @@ rbinit:	rbclr:	clr	rbhead
 	jsr	pc,umul
 	jsr	pc,putoct
 	print
-	mov	@curbuf,r0
-	jsr	pc,runinit
+	mov	curbuf,r1		; the current buffer
+	mov	@curbuf,r2		; and its first word
+	cmp	-2(r1),r2		; is the guard word in front the same?
+	bne	panic
 
 ; echo typed characters, keeping them in the ring buffer, until a
 ; carriage return; then play the buffer back
@@ -333,6 +337,13 @@ e.dec:	jmp	putdec
 e.bad:	bis	#1,6(sp)
 	rts	pc
 
+; initialise the ring buffer and the line count
+rbinit:	rbclr:	clr	rbhead
+	clr	rbtail
+	rts	pc
+tminit:	clr	lines
+	rts	pc
+
 ; run the routines of inittab, last one first
 runinit:
 	mov	#initend,r3
@@ -355,7 +366,14 @@ chkbuf:	tst	@(r2)			; word at the pointer in r2
 	iot
 	bpt
 	nop
-1:	mark	0
+1:	rts	pc
+
+; return from a routine called with the mark convention
+mret:	mark	0
+
+; give up: the trap handler of the system prints the registers
+panic:	trap	0
+	br	panic
 
 ; ---------------------------------------------------------------
 ; floating point
@@ -378,7 +396,12 @@ fpscale:
 	subf	#1,fr1
 	cmpf	fr1,fr0
 	cfcc
+	movfi	fr1,r0
 	stfps	r1
+	rts	pc
+
+; fpint: fr0 := the integer in r0
+fpint:	movif	r0,fr0
 	rts	pc
 	.endc
 
@@ -411,7 +434,7 @@ emttab:
 	.word	e.bad
 	.endr
 inittab: rbinit
-	fpinit
+	tminit
 initend:
 curbuf:	.word	buf1
 shcnt:	.word	5
@@ -429,6 +452,7 @@ rbhead:	.blkw	1
 rbtail:	.blkw	1
 rbuf:	.blkw	RBSIZE/2
 buf1:	.blkw	40.
+lines:	.blkw	1
 	. = .+20			; spare
 stack:	.blkw	STKSIZ
 stktop:
