@@ -107,11 +107,6 @@ const char* const no_ops[] = {"nop", "clc", "clv", "clz", "cln", "sec", "sev", "
 
 enum class Kind { csr, n, siz, vec, bit, max };
 
-struct Constant {
-    std::string name;
-    Kind kind;
-};
-
 struct Gen {
     Rng rng;
     unsigned lines_wanted = 0;
@@ -123,7 +118,7 @@ struct Gen {
 
     std::vector<std::string> codepool, datapool;  // names in the order they are defined
     unsigned ncode = 0, ndata = 0;                 // how many of each are defined
-    std::vector<Constant> consts;
+    std::vector<std::string> consts;        // all constants, in definition order
     std::vector<std::string> small_consts;  // kind n: safe as repeat and block counts
     std::vector<std::string> size_consts;   // kind siz
     std::vector<std::string> csr_consts, vec_consts, bit_consts, max_consts;
@@ -183,8 +178,6 @@ struct Gen {
     {
         std::vector<std::string> all;
         for (unsigned suffix = 0; suffix <= 9; ++suffix) {
-            if (suffix == 1)
-                continue;
             std::vector<std::string> group;
             for (const char* p : prefixes)
                 for (size_t i = 0; i < nw; ++i) {
@@ -229,7 +222,7 @@ struct Gen {
     }
     std::string ext_ref() { return use(rng.pick(externs)); }
     std::string konst(const std::vector<std::string>& v) { return use(rng.pick(v)); }
-    std::string any_const() { return use(rng.pick(consts).name); }
+    std::string any_const() { return use(rng.pick(consts)); }
 
     // ----- numbers and expressions -----
 
@@ -932,7 +925,7 @@ struct Gen {
                     max_consts.push_back(name); break;
                 }
                 // values only refer to constants defined before them
-                consts.push_back({name, kind});
+                consts.push_back(name);
                 emit(use(name) + "\t= " + val);
             }
         }
@@ -1054,10 +1047,9 @@ struct Gen {
             }
         }
         flush();
-        unsigned generated = genlabs;
         fprintf(stderr,
                 "gen: %u lines, %zu distinct user symbols + %u generated labels, %u repeat directives\n",
-                lines, used.size(), generated, repeats);
+                lines, used.size(), genlabs, repeats);
     }
 };
 

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include <unistd.h>
+
 #include "common/vorn.h"
 
 namespace vorn {
@@ -30,12 +32,13 @@ const char banner[] = "vorn: PDP-11 assembler, first pass\n\n";
 void nomemory() { fatal("can't allocate memory"); }
 }  // namespace
 
-// Delete the four intermediate files and end with status 3.
+// Delete the four intermediate files and end with status 3.  unlink, not
+// remove: a path that names a directory is never deleted.
 void aexit() {
-  remove(a_tmp1);
-  remove(a_tmp2);
-  remove(a_tmp3);
-  remove(a_tmp4);
+  unlink(a_tmp1);
+  unlink(a_tmp2);
+  unlink(a_tmp3);
+  unlink(a_tmp4);
   exit(3);
 }
 

@@ -22,6 +22,19 @@ bool inquirytarget(int n, int& result) {
 
 void makeabs(int n) { symp(n)->type = (symp(n)->type & T_GLOBAL) | T_ABS; }
 
+// symbol ',' : the start of .nchr and .ntype.  The symbol is made absolute
+// even when the comma is missing.  false: result is the statement's end.
+bool inquirycomma(int n, int& result) {
+  if (!inquirytarget(n, result)) return false;
+  makeabs(n);
+  result = readop();
+  if (result != ',') {
+    error(10);
+    return false;
+  }
+  return true;
+}
+
 // '(' reg ')': the register, with ')' and the register type checked.
 int regexpr(int& reg) {
   int t = checkrp(expres(readop()));
@@ -49,13 +62,7 @@ int nargop(int n) {
 
 int nchrop(int n) {
   int r;
-  if (!inquirytarget(n, r)) return r;
-  makeabs(n);
-  int t = readop();
-  if (t != ',') {
-    error(10);
-    return t;
-  }
+  if (!inquirycomma(n, r)) return r;
   int c = readformal();
   symp(n)->value = (uint16_t)opstring.size();
   putshort((uint16_t)opstring.size());
@@ -67,14 +74,8 @@ int nchrop(int n) {
 }
 
 int ntypeop(int n) {
-  int r;
-  if (!inquirytarget(n, r)) return r;
-  makeabs(n);
-  int t = readop();
-  if (t != ',') {
-    error(10);
-    return t;
-  }
+  int t;
+  if (!inquirycomma(n, t)) return t;
   t = ntype(readop(), 0);
   symp(n)->value = eval;
   return t;

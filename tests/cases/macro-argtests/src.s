@@ -21,3 +21,19 @@ t q,q
 t
 t <a b>,<a b>
 t <a b>,<a  b>
+f1 = 0
+f2 = 0
+.macro inner p
+.if .b. a
+f1 = f1 + 1
+.endc
+.if .idn. a,p
+f2 = f2 + 1
+.endc
+.endm
+.macro outer a
+inner 1
+inner a
+.endm
+outer
+outer 1

@@ -20,3 +20,14 @@ q
 .endr
 .endm
 r 5
+.nchr j1,abc ; comment
+.macro in2 a
+.narg j2
+.endm
+.macro out2 a,b,c
+in2
+.narg j3
+.endm
+out2 1,2,3
+.globl j4
+.narg j4

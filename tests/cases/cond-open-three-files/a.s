@@ -1,3 +1,2 @@
-	nop
 	.if	.ne.	0
-x:	nop
+	nop

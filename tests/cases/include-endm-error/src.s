@@ -1,0 +1,5 @@
+.macro m
+.include inc.s
+y = 2
+.endm
+m

@@ -1,0 +1,4 @@
+.include inc.s
+y = 2
+.endm
+m

@@ -1,0 +1,4 @@
+	nop
+	.if	.eq.	0
+	.data
+	.byte	1

@@ -1,0 +1,4 @@
+x:	.word	0
+	.endc
+	.text
+y:
