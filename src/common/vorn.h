@@ -102,6 +102,7 @@ extern uint8_t numsymbol;
 extern int formalfound;
 extern int formalevel;
 extern int noformal;
+extern int literalfloor;  // names are literal while more remembered text than this is pending
 extern int nosave;  // 1: only line ends reach the token file; 2: nothing does
 int readop();
 int snumval(uint16_t value);

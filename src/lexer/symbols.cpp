@@ -130,6 +130,11 @@ int rname(bool joined) {
   }
   int savedlen = pl.textlen;
   bool pending = ch != 0;
+  // After error 29 the replacement text still pending is read as written.
+  if (literalfloor >= 0) {
+    if (rmmbrflg > literalfloor) noformal = 1;
+    else literalfloor = -1;
+  }
   char seg[9];
   int n, c;
   joinbuf.clear();

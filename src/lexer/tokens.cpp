@@ -10,6 +10,7 @@ uint8_t numsymbol = 0;
 int formalfound = -1;
 int formalevel = 0;
 int noformal = 0;
+int literalfloor = -1;
 int nosave = 0;
 
 // One word to the token file, low byte first.  While text is skipped or a
@@ -71,6 +72,7 @@ int readop() {
   }
   formalfound = -1;
   formalevel = 0;
+  int base = rmmbrflg;
   for (;;) {
     int c = rch();
     switch (chartab[c]) {
@@ -151,8 +153,12 @@ int readop() {
     }
     // A name was replaced by text to be read again.
     if (++formalevel > 63) {
+      // Too many replacements: the next name is taken as written, and so is
+      // every name of the replacement text now pending, which could
+      // otherwise go on multiplying without end.
       error(29);
       noformal++;
+      if (literalfloor < 0) literalfloor = base;
     }
   }
 }
