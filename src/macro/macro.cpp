@@ -102,11 +102,13 @@ void savemac(const std::string& name, bool lineended) {
     macline* ml = new macline;
     ml->next = nullptr;
     int n = 0;
+    bool cut = false;
     for (;;) {
       int c = rch();
       if (checkeof(c)) break;
       if (n == 160) {
         ch = c;  // a longer line goes on as the next stored line
+        cut = true;
         break;
       }
       ml->text[n++] = (char)c;
@@ -118,7 +120,9 @@ void savemac(const std::string& name, bool lineended) {
     link = &ml->next;
     if (ismaccommand(name, ml->text) == 1) return;
     lineprint();
-    line += lineadvance;
+    // The part of a cut line keeps the number of its physical line, so that
+    // later lines keep theirs.
+    if (!cut) line += lineadvance;
     linefill();
   }
 }

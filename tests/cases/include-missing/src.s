@@ -4,3 +4,8 @@ b = 2
 .include .
 .include
 c = 3
+.macro m
+.include inc.s
+y = 2
+.endm
+m

@@ -18,3 +18,15 @@ k = k + 1
 t}x = k
 .endr
 last = k
+n = 0
+.irpc k,abc
+n = n + 1
+v}k = n
+.endr
+.irpc k,<a b>
+n = n + 1
+w}k = n
+.endr
+.irpc k,<>
+z = 1
+.endr

@@ -1,5 +1,0 @@
-.macro m
-.include inc.s
-y = 2
-.endm
-m
