@@ -338,6 +338,8 @@ struct Gen {
             return use(rng.chance(50) ? "fp" : "tp");
         return "r" + std::to_string(rng.below(6));
     }
+    // One operand in any addressing mode: r (r) (r)+ -(r) x(r) x @r @(r)+
+    // @-(r) @x(r) @#x @x @(r), and #x except as a destination.
     std::string operand(bool dst)
     {
         unsigned r = rng.below(dst ? 93 : 100);

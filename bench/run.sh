@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
     --sizes) sizes=$2; shift ;;
     --runs) runs=$2; shift ;;
     --seed) seed=$2; shift ;;
-    -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
     *) echo "run.sh: unknown option $1" >&2; exit 2 ;;
     esac
     shift
@@ -66,7 +66,7 @@ gen() {
     sed 's/^gen: /   /' "$out/gen$1.log"
 }
 
-# runvorn SRC: one run in $out; leaves "WALL KIB STATUS" in $out/stat
+# runvorn SRC: one run in $out; leaves "WALL KIB STATUS CPU" in $out/stat
 runvorn() {
     (cd "$out" && rm -f tok fb sym info diag lst &&
         ./runstat "$vorn" - tok fb sym info diag lst out "$1" >vorn.stdout 2>stat)
@@ -103,6 +103,15 @@ if [ $mode = callgrind ]; then
     fi
     callgrind_annotate --auto=no "$out/callgrind.out" 2>/dev/null |
         awk '/PROGRAM TOTALS/ { on = 1 } on && n < 32 { print; n++ }'
+    # Instruction counts do not depend on the machine's load: the floor
+    # under the same tool gives a steady (user-space only) ratio.
+    (cd "$out" && valgrind --tool=callgrind --callgrind-out-file=callgrind.floor \
+        ./floor "s$n.s" flst finfo ftok 2>valgrind-floor.log)
+    vi=$(awk '/^summary:/ { print $2 }' "$out/callgrind.out")
+    fi=$(awk '/^summary:/ { print $2 }' "$out/callgrind.floor")
+    echo
+    awk -v v="$vi" -v f="$fi" 'BEGIN {
+        printf "instructions on %s lines: vorn %d, floor %d, ratio %.2f\n", "'$n'", v, f, v / f }'
 
     echo
     echo "full profile: callgrind_annotate --auto=yes $out/callgrind.out"
@@ -115,42 +124,44 @@ if awk -v l="$load" 'BEGIN { exit !(l > 0.5) }'; then
     echo "   warning: load average $load, timings will be noisy"
 fi
 
-# best-of-N wall time (seconds) and peak RSS (KiB, the largest of the runs)
-declare -A fwall frss vwall vrss bytes
+# best-of-N wall and CPU time (seconds), peak RSS (KiB, the largest of the runs)
+declare -A fwall fcpu frss vwall vcpu vrss bytes
+best() { awk -v a="$1" -v b="${2:-1e9}" 'BEGIN { print (a < b) ? a : b }'; }
 for n in $sizes; do
     echo "== $n lines"
     gen $n
     bytes[$n]=$(stat -c %s "$out/s$n.s")
-    bw=; br=0
+    bw=; bc=; br=0
     for ((i = 0; i < runs; i++)); do
         runfloor "s$n.s"
-        read -r w r s <"$out/stat"
+        read -r w r s c <"$out/stat"
         [ "$s" = 0 ] || { echo "!! floor failed with status $s" >&2; exit 1; }
-        bw=$(awk -v a="$w" -v b="${bw:-1e9}" 'BEGIN { print (a < b) ? a : b }')
+        bw=$(best "$w" "$bw"); bc=$(best "$c" "$bc")
         [ "$r" -gt "$br" ] && br=$r
     done
-    fwall[$n]=$bw; frss[$n]=$br
-    bw=; br=0
+    fwall[$n]=$bw; fcpu[$n]=$bc; frss[$n]=$br
+    bw=; bc=; br=0
     for ((i = 0; i < runs; i++)); do
         runvorn "s$n.s"
         check "s$n.s"
-        read -r w r s <"$out/stat"
-        bw=$(awk -v a="$w" -v b="${bw:-1e9}" 'BEGIN { print (a < b) ? a : b }')
+        read -r w r s c <"$out/stat"
+        bw=$(best "$w" "$bw"); bc=$(best "$c" "$bc")
         [ "$r" -gt "$br" ] && br=$r
     done
-    vwall[$n]=$bw; vrss[$n]=$br
+    vwall[$n]=$bw; vcpu[$n]=$bc; vrss[$n]=$br
     echo "   floor ${fwall[$n]} s, vorn ${vwall[$n]} s (status 0, no diagnostics)"
 done
 
 echo
 echo "vorn $(cd "$root" && git rev-parse --short HEAD 2>/dev/null || echo '(no commit)'), seed $seed, best of $runs, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-printf '%-8s %6s %8s %8s %6s %10s %8s %9s %9s\n' \
-    lines MB floor_s vorn_s ratio vorn_l/s vorn_MB/s floor_RSS vorn_RSS
+printf '%-8s %6s %8s %8s %6s %10s %9s %9s %9s %9s\n' \
+    lines MB floor_s vorn_s ratio vorn_l/s vorn_MB/s floor_RSS vorn_RSS cpu_ratio
 for n in $sizes; do
     awk -v n="$n" -v b="${bytes[$n]}" -v fw="${fwall[$n]}" -v vw="${vwall[$n]}" \
-        -v fr="${frss[$n]}" -v vr="${vrss[$n]}" 'BEGIN {
-        printf "%-8d %6.2f %8.3f %8.3f %6.2f %10.0f %8.2f %6.1fMiB %6.1fMiB\n",
-            n, b / 1048576, fw, vw, vw / fw, n / vw, b / 1048576 / vw, fr / 1024, vr / 1024 }'
+        -v fr="${frss[$n]}" -v vr="${vrss[$n]}" -v fc="${fcpu[$n]}" -v vc="${vcpu[$n]}" 'BEGIN {
+        printf "%-8d %6.2f %8.3f %8.3f %6.2f %10.0f %9.2f %6.1fMiB %6.1fMiB %9.2f\n",
+            n, b / 1048576, fw, vw, vw / fw, n / vw, b / 1048576 / vw, fr / 1024, vr / 1024,
+            (fc > 0) ? vc / fc : 0 }'
 done
 
 set -- $sizes
@@ -161,6 +172,9 @@ if [ "$first" != "$last" ]; then
         -v va="${vwall[$first]}" -v vb="${vwall[$last]}" 'BEGIN {
         printf "time growth %d -> %d lines (x%.1f): vorn x%.2f, floor x%.2f\n",
             a, b, b / a, vb / va, fb / fa }'
+    awk -v a="$first" -v b="$last" -v va="${vcpu[$first]}" -v vb="${vcpu[$last]}" 'BEGIN {
+        printf "cpu growth  %d -> %d lines: vorn x%.2f (user+sys; steadier than wall on a busy machine)\n",
+            a, b, (va > 0) ? vb / va : 0 }'
 fi
 if [ "$sizes" = "200000 800000" ]; then
     echo

@@ -1,9 +1,10 @@
 /*
  * runstat CMD [ARG...]
  *
- * Runs CMD and prints, on standard error, one line "WALL MAXRSS STATUS":
+ * Runs CMD and prints, on standard error, one line "WALL MAXRSS STATUS CPU":
  * the wall-clock seconds from fork to reaping, the child's peak resident
- * set in KiB (from wait4) and its exit status (128 + signal if killed).
+ * set in KiB (from wait4), its exit status (128 + signal if killed) and its
+ * user plus system CPU seconds.
  * The command's own output is left alone.
  */
 #define _GNU_SOURCE
@@ -42,6 +43,8 @@ int main(int argc, char **argv)
     clock_gettime(CLOCK_MONOTONIC, &t1);
     double wall = (double)(t1.tv_sec - t0.tv_sec) + (double)(t1.tv_nsec - t0.tv_nsec) / 1e9;
     int status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
-    fprintf(stderr, "%.4f %ld %d\n", wall, ru.ru_maxrss, status);
+    double cpu = (double)(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
+                 (double)(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
+    fprintf(stderr, "%.4f %ld %d %.4f\n", wall, ru.ru_maxrss, status, cpu);
     return 0;
 }

@@ -102,6 +102,7 @@ extern uint8_t numsymbol;
 extern int formalfound;
 extern int formalevel;
 extern int noformal;
+extern int linesubs;      // formal replacements since the line began
 extern int literalfloor;  // names are literal while more remembered text than this is pending
 extern int nosave;  // 1: only line ends reach the token file; 2: nothing does
 int readop();
@@ -207,7 +208,8 @@ struct maccell {
   macdef* savedmac;
   maccell* next;
   macline* resumeline;
-  bool isrep;  // this expansion runs a repeat block
+  bool isrep;       // this expansion runs a repeat block
+  size_t argbytes;  // bytes of argument text read for the call
 };
 
 struct inccell {

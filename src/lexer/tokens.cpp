@@ -11,6 +11,14 @@ int formalfound = -1;
 int formalevel = 0;
 int noformal = 0;
 int literalfloor = -1;
+int linesubs = 0;
+
+namespace {
+// Replacements allowed while one line is read.  A legitimate line makes a
+// few dozen; a formal whose argument holds the formal again after another
+// token would otherwise be replaced for ever without the line ending.
+constexpr int MAXLINESUBS = 10000;
+}  // namespace
 int nosave = 0;
 
 // One word to the token file, low byte first.  While text is skipped or a
@@ -159,6 +167,10 @@ int readop() {
       error(29);
       noformal++;
       if (literalfloor < 0) literalfloor = base;
+    } else if (++linesubs > MAXLINESUBS) {
+      error(29);
+      noformal++;
+      literalfloor = 0;
     }
   }
 }

@@ -93,6 +93,7 @@ void linefill() {
   pl.codetext[0][0] = pl.codetext[1][0] = pl.codetext[2][0] = 0;
   pl.textlen = 0;
   pl.errcode = 0;
+  linesubs = 0;
 }
 
 void lineprint() {

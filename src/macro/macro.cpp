@@ -22,6 +22,17 @@ bool repnoformal = false;
 namespace {
 constexpr int MAXMACDEPTH = 10000;
 
+// Argument text that the active expansions may hold together.  Arguments
+// have no size of their own, but a recursion that joins its arguments
+// doubles them at every level and would take all memory long before the
+// nesting limit.
+constexpr size_t MAXARGTEXT = (size_t)16 << 20;
+size_t argtotal = 0;
+
+void argroom(size_t more) {
+  if (argtotal + more > MAXARGTEXT) fatal("can't allocate memory for macro span");
+}
+
 // The newest definition of each name: the same answer as a walk of the
 // definition list from its head, without the walk.
 std::unordered_map<std::string, macdef*> macindex;
@@ -197,12 +208,15 @@ int startmac(const std::string& name) {
   }
   macdef* d = it->second;
   if (macdepth >= MAXMACDEPTH) fatal("macro nesting too deep");
-  maccell* cell = new maccell{{}, currentmac, macstackcell, nullptr, repcall != 0};
+  maccell* cell = new maccell{{}, currentmac, macstackcell, nullptr, repcall != 0, 0};
   int c = TK_NL;
   if (!repcall) {
     for (;;) {
       c = readformal();
       if ((checkeos(c) || c == ';') && opstring.empty()) break;
+      argroom(opstring.size());
+      argtotal += opstring.size();
+      cell->argbytes += opstring.size();
       cell->args.push_back(opstring);
       if (checkeos(c) || c == ';') break;
     }
@@ -243,7 +257,7 @@ int readformal() {
     nosave = savednosave;
     if (checkeos(t)) {
       error(37);
-      opstring = "0";
+      opstring.assign(1, '0');
       return t;
     }
     if (issym(t) && stype(t) != 0 && (int8_t)stype(t) <= 0142) {
@@ -252,7 +266,7 @@ int readformal() {
       opstring = buf;
     } else {
       error(37);
-      opstring = "0";
+      opstring.assign(1, '0');
     }
     c = skipblanks();
     if (checkeos(c) || c == ',') {
@@ -272,6 +286,7 @@ int readformal() {
     int idx = getformalidx(segbuf, argcopy);
     formalfound = idx;
     if (idx >= 0) {
+      argroom(opstring.size() + argcopy.size());
       opstring += argcopy;
       formaltext = argcopy;
     } else {
@@ -353,6 +368,7 @@ void closemac() {
   currentmac = cell->savedmac;
   macstackcell = cell->next;
   macdepth--;
+  argtotal -= cell->argbytes;
   delete cell;
   if (macstackcell) currentline = macstackcell->resumeline;
   if (macactive == 0) lineadvance = 1;
