@@ -238,10 +238,8 @@ extern int curarg;
 extern int nargs;
 extern inccell* includestackcell;
 extern int incdepth;
-extern int macactive;
 extern macline* currentline;
 extern int currentidx;
-extern int rmmbrflg;
 
 extern macdef* machead;
 extern int macronest;
@@ -263,7 +261,19 @@ extern std::string repparam;
 extern size_t parm;
 extern repcell* repstackcell;
 
-int readchar();
+// The next character of the current source: remembered text first, then
+// the innermost expansion's body line, then the current file (0..255), or
+// -1 at the end of the file.  The common case, a byte of the file, is
+// inline; the rest is readchar_slow.
+extern int macactive;
+extern int rmmbrflg;
+extern const unsigned char* inptr;
+extern const unsigned char* inend;
+int readchar_slow();
+inline int readchar() {
+  if (!rmmbrflg && !macactive && inptr < inend) return *inptr++;
+  return readchar_slow();
+}
 void remember(const std::string& text);
 int endsource();
 int checkeof(int c);

@@ -27,8 +27,8 @@ void putshort(int word) {
   if (ifflg || nosave) {
     if (nosave > 1 || (word & 0xffff) != TK_NL) return;
   }
-  putc(word & 0xff, pof);
-  putc((word >> 8) & 0xff, pof);
+  putc_unlocked(word & 0xff, pof);
+  putc_unlocked((word >> 8) & 0xff, pof);
   if (ferror(pof)) wrterr("error writing %s", a_tmp1);
 }
 

@@ -69,12 +69,34 @@ void octal6(char* buf, unsigned n) {
   buf[6] = 0;
 }
 
+// Right-align the first six characters of s in six positions at p (the
+// listing's "%6.6s").
+char* field6(char* p, const char* s) {
+  size_t n = strnlen(s, 6);
+  memset(p, ' ', 6 - n);
+  memcpy(p + 6 - n, s, n);
+  return p + 6;
+}
+
+// A decimal number at p ("%d").
+char* decimal(char* p, int v) {
+  char tmp[12];
+  int n = 0;
+  unsigned u = v < 0 ? 0u - (unsigned)v : (unsigned)v;
+  do tmp[n++] = (char)('0' + u % 10);
+  while (u /= 10);
+  if (v < 0) *p++ = '-';
+  while (n) *p++ = tmp[--n];
+  return p;
+}
+
 // Terminate the text of the line; a line cut at its last stored position
 // gets back the line feed that it lost.
-void termtext() {
+size_t termtext() {
   int n = pl.textlen;
   if (n > 0 && pl.text[n - 1] != '\n') pl.text[n++] = '\n';
   pl.text[n] = 0;
+  return (size_t)n;
 }
 }  // namespace
 
@@ -88,7 +110,7 @@ void linefill() {
   pl.srckind = (int16_t)((macstackcell ? 1 : 0) + (includestackcell ? 2 : 0));
   pl.dotstart = dot().value;
   octal6(pl.dottext, pl.dotstart);
-  snprintf(pl.numtext, sizeof pl.numtext, "%5d", line);
+  *decimal(pl.numtext, line) = 0;
   linenumout = line;
   pl.codetext[0][0] = pl.codetext[1][0] = pl.codetext[2][0] = 0;
   pl.textlen = 0;
@@ -108,19 +130,52 @@ void lineprint() {
     if (chartab[c] == 1 || c == ';') pl.dottext[0] = 0;
     break;
   }
-  termtext();
+  size_t textn = termtext();
   if (listing) {
-    fprintf(flst, "%6.6s   %6.6s %6.6s %6.6s  %5s%2.2s   %s", pl.dottext, pl.codetext[0],
-            pl.codetext[1], pl.codetext[2], pl.numtext, symbolstab[pl.srckind], pl.text);
+    // "%6.6s   %6.6s %6.6s %6.6s  %5s%2.2s   %s", formatted by hand: this
+    // runs once per line.
+    char buf[64 + sizeof pl.numtext + sizeof pl.text];
+    char* p = field6(buf, pl.dottext);
+    memcpy(p, "   ", 3);
+    p = field6(p + 3, pl.codetext[0]);
+    *p++ = ' ';
+    p = field6(p, pl.codetext[1]);
+    *p++ = ' ';
+    p = field6(p, pl.codetext[2]);
+    *p++ = ' ';
+    *p++ = ' ';
+    size_t n = strlen(pl.numtext);
+    if (n < 5) {
+      memset(p, ' ', 5 - n);
+      p += 5 - n;
+    }
+    memcpy(p, pl.numtext, n);
+    p += n;
+    memcpy(p, symbolstab[pl.srckind], 2);
+    memcpy(p + 2, "   ", 3);
+    p += 5;
+    memcpy(p, pl.text, textn);
+    p += textn;
+    fwrite(buf, 1, (size_t)(p - buf), flst);
     if (listing == -1) listing = 0;
   }
   writemacf();
   printerror();
 }
 
+// "%d %d %s\n%s\n": line number, origin, file name, text.
 void writemacf() {
-  termtext();
-  fprintf(macf, "%d %d %s\n%s\n", linenumout, pl.srckind, currentfilename.c_str(), pl.text);
+  size_t textn = termtext();
+  char head[32];
+  char* p = decimal(head, linenumout);
+  *p++ = ' ';
+  p = decimal(p, pl.srckind);
+  *p++ = ' ';
+  fwrite(head, 1, (size_t)(p - head), macf);
+  fwrite(currentfilename.data(), 1, strlen(currentfilename.c_str()), macf);
+  putc('\n', macf);
+  fwrite(pl.text, 1, textn, macf);
+  putc('\n', macf);
 }
 
 void printerror() {

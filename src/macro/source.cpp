@@ -18,6 +18,8 @@ int macactive = 0;
 macline* currentline = nullptr;
 int currentidx = 0;
 int rmmbrflg = 0;
+const unsigned char* inptr = nullptr;
+const unsigned char* inend = nullptr;
 
 namespace {
 // The current file, read through a buffer of our own; filebase is the
@@ -25,7 +27,7 @@ namespace {
 // is exact for the return from an include.
 FILE* fin = nullptr;
 unsigned char inbuf[1 << 16];
-size_t inpos = 0, inlen = 0;
+size_t inlen = 0;
 long filebase = 0;
 
 struct textcell {
@@ -37,8 +39,9 @@ std::vector<textcell> rmmbr;  // the top of the stack is the back
 bool refill() {
   if (!fin) return false;
   filebase += (long)inlen;
-  inpos = 0;
   inlen = fread(inbuf, 1, sizeof inbuf, fin);
+  inptr = inbuf;
+  inend = inbuf + inlen;
   return inlen > 0;
 }
 
@@ -73,7 +76,8 @@ bool srcopen(const char* name, long pos) {
   srcclose();
   fin = f;
   filebase = pos;
-  inpos = inlen = 0;
+  inlen = 0;
+  inptr = inend = inbuf;
   return true;
 }
 
@@ -81,12 +85,13 @@ void srcclose() {
   if (fin) fclose(fin);
   fin = nullptr;
   filebase = 0;
-  inpos = inlen = 0;
+  inlen = 0;
+  inptr = inend = inbuf;
 }
 
-long srcpos() { return filebase + (long)inpos; }
+long srcpos() { return filebase + (long)(inptr - inbuf); }
 
-int readchar() {
+int readchar_slow() {
   for (;;) {
     if (rmmbrflg) {
       textcell& t = rmmbr.back();
@@ -110,7 +115,7 @@ int readchar() {
       }
       return c;
     }
-    if (inpos < inlen || refill()) return inbuf[inpos++];
+    if (inptr < inend || refill()) return *inptr++;
     return -1;
   }
 }
