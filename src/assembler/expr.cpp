@@ -16,8 +16,10 @@ constexpr precent prec[] = {
     {TK_SHL, 5}, {TK_SHR, 5}, {'&', 6}, {'|', 6}, {'^', 6}, {'[', 7}, {0, 0},
 };
 
+// Levels of nesting allowed below the outermost term: one per unary
+// operator, bracket and pending infix operator.
 constexpr int MAXDEPTH = 1000;
-int depth = 0;
+int depth = 0;  // levels entered by the evaluation in progress
 
 bool isinfix(int t) {
   switch (t) {
@@ -57,7 +59,7 @@ int expres(int t) { return compute(t, 7); }
 // term    -> number | symbol | nb | nf | ('+'|'-'|'!') term | '[' expr ']'
 // compute -> term { infix compute }   for infix operators below limit
 int compute(int t, int limit) {
-  if (++depth > MAXDEPTH) fatal("expression too deeply nested");
+  if (depth++ > MAXDEPTH) fatal("expression too deeply nested");
   if (t == TK_NUMBER) {
     etype = T_ABS;
     eval = numval;
