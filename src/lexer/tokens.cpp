@@ -52,7 +52,9 @@ int number() {
   while ((c = rch()) >= '0' && c <= '9') {
     octal = (uint16_t)(octal * 8 + (c - '0'));
     decimal = (uint16_t)(decimal * 10 + (c - '0'));
-    numlen++;
+    // The count stops at its largest value: a run of 65537 digits must not
+    // pass for a single one.
+    if (numlen != 0xffff) numlen++;
   }
   if (c == 'b' || c == 'f') {
     numsymbol = 1;
@@ -142,8 +144,11 @@ int readop() {
         c = rch();
         if (c == '<') c = TK_SHL;
         else if (c == '>') c = TK_SHR;
-        else if (chartab[c] == 0) {
-          // Control characters and bytes above 0177 make no token.
+        else if (c > 0177 || (c < 040 && chartab[c] == 0)) {
+          // Control characters and bytes above 0177 make no token: their
+          // codes would pose as a number, a file start or a loop result
+          // 6, 7 or 8, or as a symbol reference.  The line end, the end of
+          // input, tab and carriage return give their own codes.
           error(8);
           continue;
         }

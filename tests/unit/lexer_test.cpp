@@ -104,6 +104,11 @@ TEST_F(Lex, Numbers) {
   EXPECT_EQ(errflg, 0);
   EXPECT_EQ(tokens("12b"), (std::vector<int>{0141}));
   EXPECT_EQ(pl.errcode, 7);
+  // A digit count that would wrap to 1 still means many digits.
+  SetUp();
+  EXPECT_EQ(tokens(std::string(65537, '7') + "f"), (std::vector<int>{0153}));
+  EXPECT_EQ(pl.errcode, 7);
+  EXPECT_EQ(numlen, 0xffff);
 }
 
 TEST_F(Lex, Constants) {
@@ -151,6 +156,10 @@ TEST_F(Lex, OperatorsAndEscapes) {
   // token, so no token can pose as a loop result 6, 7 or 8.
   EXPECT_EQ(tokens(std::string("\\\x07 \\\xff +")), (std::vector<int>{'+'}));
   EXPECT_EQ(pl.errcode, 8);
+  SetUp();
+  // Other characters of the illegal class give their own codes.
+  EXPECT_EQ(tokens("\\{ \\\x7f"), (std::vector<int>{'{', 0177}));
+  EXPECT_EQ(errflg, 0);
   SetUp();
   EXPECT_EQ(tokens("\x0c+ >"), (std::vector<int>{'+'}));
   EXPECT_EQ(errflg, 2);
