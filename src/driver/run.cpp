@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/vorn.h"
@@ -30,15 +31,23 @@ const char banner[] = "vorn: PDP-11 assembler, first pass\n\n";
 [[noreturn]] void go();
 
 void nomemory() { fatal("can't allocate memory"); }
+
+// Delete one intermediate file.  Only a regular file goes: a caller may name
+// a device such as /dev/null for a file it does not want, and a run that
+// fails must not remove the device (nor a directory or a pipe).  A symbolic
+// link to a regular file is removed itself, its target is left.
+void rmtemp(const char* path) {
+  struct stat st;
+  if (stat(path, &st) == 0 && S_ISREG(st.st_mode)) unlink(path);
+}
 }  // namespace
 
-// Delete the four intermediate files and end with status 3.  unlink, not
-// remove: a path that names a directory is never deleted.
+// Delete the four intermediate files and end with status 3.
 void aexit() {
-  unlink(a_tmp1);
-  unlink(a_tmp2);
-  unlink(a_tmp3);
-  unlink(a_tmp4);
+  rmtemp(a_tmp1);
+  rmtemp(a_tmp2);
+  rmtemp(a_tmp3);
+  rmtemp(a_tmp4);
   exit(3);
 }
 

@@ -1,10 +1,11 @@
-// The command line: fewer than eight arguments after the program name is a
-// usage error that creates no file.
+// The command line and the end of a failed run.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,20 +13,59 @@
 
 namespace fs = std::filesystem;
 
-TEST(Driver, TooFewArgumentsCreateNothing) {
-  fs::path dir = fs::temp_directory_path() / ("vorn-usage-" + std::to_string(getpid()));
+namespace {
+fs::path scratch(const char* what) {
+  fs::path dir = fs::temp_directory_path() / (std::string("vorn-") + what + "-" +
+                                              std::to_string(getpid()));
+  fs::remove_all(dir);
   fs::create_directories(dir);
-  std::vector<std::string> names = {"vorn", "-", (dir / "tok").string(), (dir / "fb").string(),
-                                    (dir / "sym").string(), (dir / "info").string(),
-                                    (dir / "diag").string(), (dir / "lst").string()};
+  return dir;
+}
+
+int runmain(std::vector<std::string> names) {
   std::vector<char*> argv;
   for (auto& n : names) argv.push_back(n.data());
   argv.push_back(nullptr);
+  return vorn::vornmain((int)names.size(), argv.data());
+}
+}  // namespace
+
+// Fewer than eight arguments after the program name is a usage error that
+// creates no file.
+TEST(Driver, TooFewArgumentsCreateNothing) {
+  fs::path dir = scratch("usage");
+  std::vector<std::string> names = {"vorn", "-", (dir / "tok").string(), (dir / "fb").string(),
+                                    (dir / "sym").string(), (dir / "info").string(),
+                                    (dir / "diag").string(), (dir / "lst").string()};
   testing::internal::CaptureStderr();
-  int status = vorn::vornmain((int)names.size(), argv.data());
+  int status = runmain(names);
   std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(status, 3);
   EXPECT_EQ(err, "usage: vorn flags tmp1 tmp2 tmp3 tmp4 diag listing output [source ...]\n");
   EXPECT_TRUE(fs::is_empty(dir));
+  fs::remove_all(dir);
+}
+
+// A run with an error deletes the intermediate files that are regular files,
+// but a device named in their place (here through links to /dev/null) stays.
+TEST(DriverDeathTest, FailedRunKeepsDevices) {
+  // The child is forked where it stands, so that it writes into the
+  // directory made here.
+  GTEST_FLAG_SET(death_test_style, "fast");
+  fs::path dir = scratch("devices");
+  std::ofstream(dir / "src.s") << "a: a:\n";
+  fs::create_symlink("/dev/null", dir / "fb");
+  fs::create_symlink("/dev/null", dir / "info");
+  std::vector<std::string> names = {"vorn", "-", (dir / "tok").string(), (dir / "fb").string(),
+                                    (dir / "sym").string(), (dir / "info").string(),
+                                    (dir / "diag").string(), (dir / "lst").string(),
+                                    "out", (dir / "src.s").string()};
+  EXPECT_EXIT(runmain(names), testing::ExitedWithCode(3), "");
+  EXPECT_FALSE(fs::exists(dir / "tok"));
+  EXPECT_FALSE(fs::exists(dir / "sym"));
+  EXPECT_TRUE(fs::is_symlink(dir / "fb"));
+  EXPECT_TRUE(fs::is_symlink(dir / "info"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_TRUE(fs::exists(dir / "lst"));
   fs::remove_all(dir);
 }
