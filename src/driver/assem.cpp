@@ -20,6 +20,8 @@ void label(int t) {
     sym* s = symp(t);
     if ((s->type & 0xff & ~T_GLOBAL) != 0) error(3);
     s->type |= d.type;
+    // "." never takes the global flag: its type byte is the segment, which
+    // every later label and numeric-label record copies.
     if (global && t != TK_DOT) s->type |= T_GLOBAL;
     s->value = d.value;
   } else if (t == TK_NUMBER) {
@@ -58,7 +60,7 @@ int assign(int t) {
   }
   s->type &= T_GLOBAL;
   s->type |= et;
-  if (global && t != TK_DOT) s->type |= T_GLOBAL;
+  if (global && t != TK_DOT) s->type |= T_GLOBAL;  // see label()
   s->value = et == T_UNDEF ? 0 : eval;
   return e;
 }
