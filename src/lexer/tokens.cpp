@@ -144,11 +144,12 @@ int readop() {
         c = rch();
         if (c == '<') c = TK_SHL;
         else if (c == '>') c = TK_SHR;
-        else if (c > 0177 || (c < 040 && chartab[c] == 0)) {
-          // Control characters and bytes above 0177 make no token: their
-          // codes would pose as a number, a file start or a loop result
-          // 6, 7 or 8, or as a symbol reference.  The line end, the end of
-          // input, tab and carriage return give their own codes.
+        else if (chartab[c] == 0) {
+          // Characters of the illegal class make no token: control codes
+          // would pose as a number, a file start or a loop result 6, 7 or
+          // 8, bytes above 0177 as a symbol reference; the left brace and
+          // DEL are refused with them.  The line end, the end of input, tab
+          // and carriage return give their own codes.
           error(8);
           continue;
         }

@@ -157,9 +157,9 @@ TEST_F(Lex, OperatorsAndEscapes) {
   EXPECT_EQ(tokens(std::string("\\\x07 \\\xff +")), (std::vector<int>{'+'}));
   EXPECT_EQ(pl.errcode, 8);
   SetUp();
-  // Other characters of the illegal class give their own codes.
-  EXPECT_EQ(tokens("\\{ \\\x7f"), (std::vector<int>{'{', 0177}));
-  EXPECT_EQ(errflg, 0);
+  // The left brace and DEL belong to the illegal class too: both dropped.
+  EXPECT_EQ(tokens("\\{ \\\x7f +"), (std::vector<int>{'+'}));
+  EXPECT_EQ(errflg, 2);
   SetUp();
   EXPECT_EQ(tokens("\x0c+ >"), (std::vector<int>{'+'}));
   EXPECT_EQ(errflg, 2);
