@@ -39,6 +39,19 @@ std::unordered_map<std::string, macdef*> macindex;
 
 std::string segbuf, argcopy;
 
+// How many active expansions declare each formal name.  Most names read in
+// an expansion are no formal at all; the count answers them without a walk
+// of the expansion stack, which a deep recursion makes thousands of levels
+// long.
+std::unordered_map<std::string, int> formalcount;
+
+void countformals(const macdef* d, int delta) {
+  for (const std::string& f : d->formals) {
+    if (f.empty()) break;
+    formalcount[f.c_str() + (f[0] == '?')] += delta;
+  }
+}
+
 bool isws(int c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 // Read and drop the rest of a line that is being stored.
@@ -135,6 +148,9 @@ void savemac(const std::string& name, bool lineended) {
     // later lines keep theirs.
     if (!cut) line += lineadvance;
     linefill();
+    // The character that did not fit is waiting in ch; it begins the next
+    // stored line and so the next listing line.
+    if (cut) appendtext(ch);
   }
 }
 
@@ -229,6 +245,7 @@ int startmac(const std::string& name) {
   macstackcell = cell;
   macdepth++;
   currentmac = d;
+  countformals(d, 1);
   currentline = d->firstline;
   currentidx = 0;
   lineadvance = 0;
@@ -333,6 +350,8 @@ int readformal() {
 // it, with its argument copied to dst; -1 for none, -2 without expansions.
 int getformalidx(const std::string& name, std::string& dst) {
   if (!macstackcell) return -2;
+  auto known = formalcount.find(name);
+  if (known == formalcount.end() || known->second == 0) return -1;
   macdef* d = currentmac;
   maccell* cell = macstackcell;
   while (d && cell) {
@@ -365,6 +384,7 @@ void closemac() {
   }
   macactive--;
   currentidx = 0;
+  if (currentmac) countformals(currentmac, -1);
   currentmac = cell->savedmac;
   macstackcell = cell->next;
   macdepth--;
