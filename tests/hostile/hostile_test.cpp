@@ -403,6 +403,18 @@ TEST(HostileInput, DeepNesting) {
   // Arguments that grow at every level hit the argument-text limit first.
   expect_end(sb, "recursion-args", ".macro r a,b\nr b,a}b\n.endm\nr x,y\n", 3,
              "can't allocate memory for macro span");
+  {
+    // A recursion whose body reads many names that are no formals: a name
+    // must not cost a walk through every active level, or the 10000 levels
+    // take minutes instead of a fraction of a second.
+    std::string body = repeat("q1 = q2+q3+q4+q5+q6+q7+q8+q9+q10+q11+q12+q13+q14+q15\n", 8);
+    auto r = check(sb, "recursion-many-names", ".macro r a\n" + body + "r a\n.endm\nr 1\n",
+                   Limits{10});
+    if (r) {
+      EXPECT_EQ(r->status, 3);
+      EXPECT_NE(sb.read("diag").find("macro nesting too deep"), std::string::npos);
+    }
+  }
   expect_end(sb, "mutual", ".macro p\nq\n.endm\n.macro q\np\n.endm\np\n", 3, "macro nesting too deep");
   expect_end(sb, "recursion-in-rept", ".macro r\n.rept 1\nr\n.endr\n.endm\nr\n", 3, "");
   // A recursion ended by a conditional: 10000 levels are allowed, one more is not.
