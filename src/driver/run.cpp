@@ -30,6 +30,14 @@ const char banner[] = "vorn: PDP-11 assembler, first pass\n\n";
 
 [[noreturn]] void go();
 
+// Close a stream; true when it failed, now or at any earlier write whose
+// failure left only the stream's error flag behind (the listing and the
+// line-information file are not checked line by line).
+bool closefile(FILE* f) {
+  bool bad = ferror(f) != 0;
+  return fclose(f) != 0 || bad;
+}
+
 void nomemory() { fatal("can't allocate memory"); }
 
 // Delete one intermediate file.  Only a regular file goes: a caller may name
@@ -122,17 +130,17 @@ int vornmain(int argc, char** argv) {
 namespace {
 void go() {
   assem();
-  if (fclose(pof)) wrterr("can't close %s", a_tmp1);
+  if (closefile(pof)) wrterr("can't close %s", a_tmp1);
   pof = nullptr;
-  if (fclose(fbfil)) wrterr("can't close %s", a_tmp2);
+  if (closefile(fbfil)) wrterr("can't close %s", a_tmp2);
   fbfil = nullptr;
-  if (fclose(macf)) wrterr("can't close %s", a_tmp4);
+  if (closefile(macf)) wrterr("can't close %s", a_tmp4);
   macf = nullptr;
   FILE* so = fcreat(a_tmp3);
   setvbuf(so, sobuf, _IOFBF, sizeof sobuf);
   symout(so);
-  if (fclose(so)) wrterr("can't close %s", a_tmp3);
-  if (fclose(flst)) wrterr("can't close %s", a_lstp);
+  if (closefile(so)) wrterr("can't close %s", a_tmp3);
+  if (closefile(flst)) wrterr("can't close %s", a_lstp);
   flst = nullptr;
   if (errflg) aexit();
   exit(0);
