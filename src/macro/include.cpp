@@ -1,4 +1,6 @@
 // .include: read another file in place, then go on after the directive.
+#include <new>
+
 #include "common/vorn.h"
 
 namespace vorn {
@@ -15,8 +17,9 @@ int includeop() {
     do c = rch();
     while (!checkeos(c));
   }
-  inccell* cell = new inccell{currentfilename, line + lineadvance, macactive, includestackcell,
-                              srcpos(), currentline, currentidx};
+  inccell* cell = new (std::nothrow) inccell{currentfilename, line + lineadvance, macactive,
+                                              includestackcell, srcpos(), currentline, currentidx};
+  if (!cell) fatal("can't allocate memory for include stack cell");
   if (!srcopen(opstring.c_str(), 0)) {
     error(38);
     delete cell;

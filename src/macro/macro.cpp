@@ -1,6 +1,7 @@
 // Macro definitions and their storage, macro calls with their arguments,
 // formal lookup with generated labels, and the end of an expansion.
 #include <cstring>
+#include <new>
 #include <unordered_map>
 
 #include "common/vorn.h"
@@ -96,7 +97,8 @@ int readformals(macdef* d, bool one) {
 // closing line.  lineended: the header line has already been read.
 void savemac(const std::string& name, bool lineended) {
   macronest = 1;
-  macdef* d = new macdef{name, {}, 0, nullptr, machead};
+  macdef* d = new (std::nothrow) macdef{name, {}, 0, nullptr, machead};
+  if (!d) fatal("can't allocate memory for macro");
   machead = d;
   macindex[name] = d;
   repnoformal = false;
@@ -123,7 +125,8 @@ void savemac(const std::string& name, bool lineended) {
   linefill();
   macline** link = &d->firstline;
   for (;;) {
-    macline* ml = new macline;
+    macline* ml = new (std::nothrow) macline;
+    if (!ml) fatal("can't allocate memory for macro");
     ml->next = nullptr;
     int n = 0;
     bool cut = false;
@@ -224,7 +227,8 @@ int startmac(const std::string& name) {
   }
   macdef* d = it->second;
   if (macdepth >= MAXMACDEPTH) fatal("macro nesting too deep");
-  maccell* cell = new maccell{{}, currentmac, macstackcell, nullptr, repcall != 0, 0};
+  maccell* cell = new (std::nothrow) maccell{{}, currentmac, macstackcell, nullptr, repcall != 0, 0};
+  if (!cell) fatal("can't allocate memory for macro span");
   int c = TK_NL;
   if (!repcall) {
     for (;;) {

@@ -1,5 +1,7 @@
 // Repeat blocks: .rept, .irp and .irpc, stored as macros under generated
 // names and expanded without arguments; .endr restarts or ends the body.
+#include <new>
+
 #include "common/vorn.h"
 
 namespace vorn {
@@ -33,7 +35,9 @@ void startrep(const std::string& first) {
 }  // namespace
 
 void pushrep() {
-  repstackcell = new repcell{repparam, parm, repname, reploops, readrep, repstackcell};
+  repcell* c = new (std::nothrow) repcell{repparam, parm, repname, reploops, readrep, repstackcell};
+  if (!c) fatal("can't allocate memory for loops");
+  repstackcell = c;
 }
 
 void poprep() {

@@ -2,6 +2,7 @@
 // innermost expansion, and the current file, with the change from one
 // source file to the next and the return from included files.
 #include <cstring>
+#include <new>
 
 #include "common/vorn.h"
 
@@ -30,11 +31,14 @@ unsigned char inbuf[1 << 16];
 size_t inlen = 0;
 long filebase = 0;
 
+// One remembered text, read from readpos on; the newest is on top.
 struct textcell {
-  std::string text;
+  char* text;
+  size_t len;
   size_t readpos;
+  textcell* next;
 };
-std::vector<textcell> rmmbr;  // the top of the stack is the back
+textcell* rmmbr = nullptr;
 
 bool refill() {
   if (!fin) return false;
@@ -94,10 +98,12 @@ long srcpos() { return filebase + (long)(inptr - inbuf); }
 int readchar_slow() {
   for (;;) {
     if (rmmbrflg) {
-      textcell& t = rmmbr.back();
-      int c = (uint8_t)t.text[t.readpos++];
-      if (t.readpos >= t.text.size()) {
-        rmmbr.pop_back();
+      textcell* t = rmmbr;
+      int c = (uint8_t)t->text[t->readpos++];
+      if (t->readpos >= t->len) {
+        rmmbr = t->next;
+        delete[] t->text;
+        delete t;
         rmmbrflg--;
       }
       return c;
@@ -122,7 +128,12 @@ int readchar_slow() {
 
 void remember(const std::string& text) {
   if (text.empty()) return;
-  rmmbr.push_back({text, 0});
+  textcell* t = new (std::nothrow) textcell;
+  char* p = new (std::nothrow) char[text.size()];
+  if (!t || !p) fatal("can't allocate memory for text substitution");
+  memcpy(p, text.data(), text.size());
+  *t = {p, text.size(), 0, rmmbr};
+  rmmbr = t;
   rmmbrflg++;
 }
 
