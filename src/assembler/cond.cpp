@@ -174,7 +174,8 @@ int condop(int k, int n) {
       if (ifflg == 0) return R_REST;
       ifflg--;
       int t = e;
-      if (saveop || e == ',') {
+      // A condition that already ended the statement leaves nothing to drop.
+      if (!checkeos(e)) {
         nosave = 1;
         do t = readop();
         while (!checkeos(t));
