@@ -634,6 +634,25 @@ TEST(IoFaults, DirectoryAsIntermediateSurvives) {
   }
 }
 
+// A failed run deletes only regular files: links to /dev/null named as the
+// numeric-label and line-information files survive, and so does the device.
+TEST(IoFaults, FailedRunKeepsDevices) {
+  Sandbox sb;
+  sb.write("src.s", "a: a:\n");
+  sb.clean();
+  fs::create_symlink("/dev/null", sb.path("nullfb"));
+  fs::create_symlink("/dev/null", sb.path("nullinfo"));
+  Outcome r = sb.vorn({"src.s"}, {}, {"", "nullfb", "", "nullinfo"});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_FALSE(sb.exists("tok"));
+  EXPECT_FALSE(sb.exists("sym"));
+  EXPECT_TRUE(fs::is_symlink(sb.path("nullfb")));
+  EXPECT_TRUE(fs::is_symlink(sb.path("nullinfo")));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_TRUE(sb.exists("lst"));
+  EXPECT_NE(sb.read("diag").find("error  3 - doubly defined label."), std::string::npos);
+}
+
 // Source files that cannot be read: missing, a directory, the second of two.
 TEST(IoFaults, UnreadableSources) {
   Sandbox sb;

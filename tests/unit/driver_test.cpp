@@ -45,27 +45,3 @@ TEST(Driver, TooFewArgumentsCreateNothing) {
   EXPECT_TRUE(fs::is_empty(dir));
   fs::remove_all(dir);
 }
-
-// A run with an error deletes the intermediate files that are regular files,
-// but a device named in their place (here through links to /dev/null) stays.
-TEST(DriverDeathTest, FailedRunKeepsDevices) {
-  // The child is forked where it stands, so that it writes into the
-  // directory made here.
-  GTEST_FLAG_SET(death_test_style, "fast");
-  fs::path dir = scratch("devices");
-  std::ofstream(dir / "src.s") << "a: a:\n";
-  fs::create_symlink("/dev/null", dir / "fb");
-  fs::create_symlink("/dev/null", dir / "info");
-  std::vector<std::string> names = {"vorn", "-", (dir / "tok").string(), (dir / "fb").string(),
-                                    (dir / "sym").string(), (dir / "info").string(),
-                                    (dir / "diag").string(), (dir / "lst").string(),
-                                    "out", (dir / "src.s").string()};
-  EXPECT_EXIT(runmain(names), testing::ExitedWithCode(3), "");
-  EXPECT_FALSE(fs::exists(dir / "tok"));
-  EXPECT_FALSE(fs::exists(dir / "sym"));
-  EXPECT_TRUE(fs::is_symlink(dir / "fb"));
-  EXPECT_TRUE(fs::is_symlink(dir / "info"));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  EXPECT_TRUE(fs::exists(dir / "lst"));
-  fs::remove_all(dir);
-}
