@@ -149,6 +149,10 @@ struct printline_t {
 };
 extern printline_t pl;
 extern int linenumout;
+// Where the current line's error is reported when that is not the current
+// file and line: an .include line whose file has already taken over.
+extern std::string errfile;
+extern int errline;  // -1: report with currentfilename and line
 extern int listing;
 extern long errflg;
 extern const char* const error_tab[46];

@@ -8,6 +8,8 @@ namespace vorn {
 
 printline_t pl;
 int linenumout = 0;
+std::string errfile;
+int errline = -1;
 int listing = 1;
 long errflg = 0;
 
@@ -115,6 +117,7 @@ void linefill() {
   pl.codetext[0][0] = pl.codetext[1][0] = pl.codetext[2][0] = 0;
   pl.textlen = 0;
   pl.errcode = 0;
+  errline = -1;
   linesubs = 0;
 }
 
@@ -181,8 +184,10 @@ void writemacf() {
 void printerror() {
   if (pl.errcode < 1) return;
   const char* msg = error_tab[pl.errcode];
-  fprintf(stderr, "%s(line %3d): error %2d - %s\n", currentfilename.c_str(), line, pl.errcode, msg);
-  fprintf(flst, "\t\t*** error %2d in %s - %s\n", pl.errcode, currentfilename.c_str(), msg);
+  const char* file = errline >= 0 ? errfile.c_str() : currentfilename.c_str();
+  int num = errline >= 0 ? errline : line;
+  fprintf(stderr, "%s(line %3d): error %2d - %s\n", file, num, pl.errcode, msg);
+  fprintf(flst, "\t\t*** error %2d in %s - %s\n", pl.errcode, file, msg);
   pl.errcode = 0;
 }
 

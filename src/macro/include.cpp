@@ -28,6 +28,10 @@ int includeop() {
   if (incdepth >= MAXINCDEPTH) fatal("include nesting too deep");
   includestackcell = cell;
   incdepth++;
+  // An error on the .include line itself belongs to the including file,
+  // although the line ends after the included file has taken over.
+  errfile = currentfilename;
+  errline = line;
   macactive = 0;
   currentfilename = opstring;
   line = 0;
