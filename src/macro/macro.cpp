@@ -354,8 +354,11 @@ int readformal() {
 // it, with its argument copied to dst; -1 for none, -2 without expansions.
 int getformalidx(const std::string& name, std::string& dst) {
   if (!macstackcell) return -2;
-  auto known = formalcount.find(name);
-  if (known == formalcount.end() || known->second == 0) return -1;
+  // A few levels are walked faster than the name is hashed.
+  if (macdepth > 8) {
+    auto known = formalcount.find(name);
+    if (known == formalcount.end() || known->second == 0) return -1;
+  }
   macdef* d = currentmac;
   maccell* cell = macstackcell;
   while (d && cell) {

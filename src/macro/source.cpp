@@ -31,7 +31,8 @@ unsigned char inbuf[1 << 16];
 size_t inlen = 0;
 long filebase = 0;
 
-// One remembered text, read from readpos on; the newest is on top.
+// One remembered text, read from readpos on; the newest is on top.  The
+// cell and its text are one allocation, the text right after the cell.
 struct textcell {
   char* text;
   size_t len;
@@ -102,8 +103,7 @@ int readchar_slow() {
       int c = (uint8_t)t->text[t->readpos++];
       if (t->readpos >= t->len) {
         rmmbr = t->next;
-        delete[] t->text;
-        delete t;
+        delete[] (char*)t;
         rmmbrflg--;
       }
       return c;
@@ -128,11 +128,11 @@ int readchar_slow() {
 
 void remember(const std::string& text) {
   if (text.empty()) return;
-  textcell* t = new (std::nothrow) textcell;
-  char* p = new (std::nothrow) char[text.size()];
-  if (!t || !p) fatal("can't allocate memory for text substitution");
+  char* block = new (std::nothrow) char[sizeof(textcell) + text.size()];
+  if (!block) fatal("can't allocate memory for text substitution");
+  char* p = block + sizeof(textcell);
   memcpy(p, text.data(), text.size());
-  *t = {p, text.size(), 0, rmmbr};
+  textcell* t = new (block) textcell{p, text.size(), 0, rmmbr};
   rmmbr = t;
   rmmbrflg++;
 }
