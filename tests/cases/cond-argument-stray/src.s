@@ -1,0 +1,6 @@
+.macro m a
+.if .b. a b
+x = 1
+.endc
+.endm
+m
