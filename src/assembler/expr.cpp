@@ -73,7 +73,7 @@ int compute(int t, int limit) {
     int n = t - TK_FB0;
     etype = curfbr[n];
     eval = curfb[n];
-    if (eval == 0xffff) error(18);
+    if (!curfbdef[n]) error(18);
     t = readop();
   } else if (t >= TK_FF0 && t < TK_FF0 + 10) {
     etype = T_UNDEF;

@@ -126,6 +126,7 @@ extern FILE* macf;   // line-info file
 extern FILE* flst;   // listing
 extern uint16_t curfb[10];
 extern uint8_t curfbr[10];
+extern bool curfbdef[10];
 int vornmain(int argc, char** argv);
 [[noreturn]] void aexit();
 FILE* fcreat(const char* path);

@@ -7,6 +7,9 @@ namespace vorn {
 uint16_t curfb[10] = {0xffff, 0xffff, 0xffff, 0xffff, 0xffff,
                       0xffff, 0xffff, 0xffff, 0xffff, 0xffff};
 uint8_t curfbr[10];
+// Whether each digit has a definition: a label on the last byte of a
+// segment sits at 0177777, the value that otherwise marks "no definition".
+bool curfbdef[10];
 
 namespace {
 // name: or name:: or a numeric label n:
@@ -32,6 +35,7 @@ void label(int t) {
     }
     curfbr[n] = (uint8_t)d.type;
     curfb[n] = d.value;
+    curfbdef[n] = true;
     unsigned char nxtfb[4] = {(uint8_t)d.type, (uint8_t)(2 * n), (uint8_t)(d.value & 0xff),
                               (uint8_t)(d.value >> 8)};
     if (fwrite(nxtfb, 1, 4, fbfil) != 4 || ferror(fbfil)) wrterr("can't write on %s", a_tmp2);
