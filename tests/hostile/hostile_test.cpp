@@ -24,8 +24,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <regex>
 #include <sstream>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,7 +39,12 @@ using hostile::Rng;
 
 namespace {
 
-constexpr uint64_t SEED = 0x766f726e;  // fixed: the inputs are the same on every run
+// Fixed, so that the inputs are the same on every run; VORN_HOSTILE_SEED
+// picks another set for an exploratory run.
+const uint64_t SEED = [] {
+  const char* e = getenv("VORN_HOSTILE_SEED");
+  return e && *e ? (uint64_t)strtoull(e, nullptr, 0) : (uint64_t)0x766f726e;
+}();
 const char* const INTERMEDIATE[] = {"tok", "fb", "sym", "info"};
 const char* const SANITIZER_MARKS[] = {"ERROR: AddressSanitizer", "runtime error:",
                                        "ERROR: LeakSanitizer", "LeakSanitizer"};
@@ -546,9 +551,16 @@ TEST(IoFaults, FullDisk) {
     largest = std::max(largest, size);
     for (long d : {-513, -1, 0, 1}) limits.push_back(static_cast<long>(size) + d);
   }
-  const std::regex message(
-      "vorn: error on temp file: (error writing tok|can't write on (fb|sym)|can't close "
-      "(tok|fb|sym|info|lst))\n");
+  std::set<std::string> messages = {"error writing tok", "can't write on fb",
+                                     "can't write on sym"};
+  for (const char* f : {"tok", "fb", "sym", "info", "lst"})
+    messages.insert(std::string("can't close ") + f);
+  auto known = [&](const std::string& err) {
+    const std::string head = "vorn: error on temp file: ";
+    return err.size() > head.size() + 1 && err.compare(0, head.size(), head) == 0 &&
+           err.back() == '\n' &&
+           messages.count(err.substr(head.size(), err.size() - head.size() - 1)) == 1;
+  };
   for (long lim : limits) {
     if (lim < 0) continue;
     sb.clean();
@@ -561,7 +573,7 @@ TEST(IoFaults, FullDisk) {
         EXPECT_EQ(sb.read(outputs[k]), content[k]) << outputs[k];
     } else {
       EXPECT_EQ(r.status, 3) << "a file was cut and the run reported success";
-      EXPECT_TRUE(std::regex_match(r.err, message)) << r.err;
+      EXPECT_TRUE(known(r.err)) << r.err;
     }
   }
 }
