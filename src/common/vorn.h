@@ -103,7 +103,7 @@ extern int formalfound;
 extern int formalevel;
 extern int noformal;
 extern int linesubs;      // formal replacements since the line began
-extern int literalfloor;  // names are literal while more remembered text than this is pending
+extern bool runaway;      // error 29 on this line: names of replacement text are taken as written
 extern int nosave;  // 1: only line ends reach the token file; 2: nothing does
 int readop();
 int snumval(uint16_t value);

@@ -130,11 +130,8 @@ int rname(bool joined) {
   }
   int savedlen = pl.textlen;
   bool pending = ch != 0;
-  // After error 29 the replacement text still pending is read as written.
-  if (literalfloor >= 0) {
-    if (rmmbrflg > literalfloor) noformal = 1;
-    else literalfloor = -1;
-  }
+  // After error 29 on this line, replacement text is read as written.
+  if (runaway && rmmbrflg > 0) noformal = 1;
   char seg[9];
   int n, c;
   joinbuf.clear();

@@ -10,7 +10,7 @@ uint8_t numsymbol = 0;
 int formalfound = -1;
 int formalevel = 0;
 int noformal = 0;
-int literalfloor = -1;
+bool runaway = false;
 int linesubs = 0;
 
 namespace {
@@ -18,6 +18,11 @@ namespace {
 // few dozen; a formal whose argument holds the formal again after another
 // token would otherwise be replaced for ever without the line ending.
 constexpr int MAXLINESUBS = 10000;
+// Replacement texts pending at once.  Each replacement that begins before
+// the text of the last one is read out stacks another; a legitimate line
+// stacks a few, one per expansion level its arguments pass through, while
+// a text that brings back its own formal stacks one more at every token.
+constexpr int MAXPENDING = 64;
 }  // namespace
 int nosave = 0;
 
@@ -82,7 +87,6 @@ int readop() {
   }
   formalfound = -1;
   formalevel = 0;
-  int base = rmmbrflg;
   for (;;) {
     int c = rch();
     switch (chartab[c]) {
@@ -166,17 +170,15 @@ int readop() {
         break;
     }
     // A name was replaced by text to be read again.
-    if (++formalevel > 63) {
-      // Too many replacements: the next name is taken as written, and so is
-      // every name of the replacement text now pending, which could
-      // otherwise go on multiplying without end.
+    if (++formalevel > 63 || ++linesubs > MAXLINESUBS || rmmbrflg > MAXPENDING) {
+      // Too many replacements: the next name is taken as written, and so,
+      // for the rest of the line, is every name read from replacement text.
+      // A text that names its own formal would otherwise go on multiplying
+      // without end, and a growing one could bury the line under copies of
+      // itself.  Names written in the line itself are still replaced.
       error(29);
       noformal++;
-      if (literalfloor < 0) literalfloor = base;
-    } else if (++linesubs > MAXLINESUBS) {
-      error(29);
-      noformal++;
-      literalfloor = 0;
+      runaway = true;
     }
   }
 }

@@ -119,6 +119,7 @@ void linefill() {
   pl.errcode = 0;
   errline = -1;
   linesubs = 0;
+  runaway = false;
 }
 
 void lineprint() {

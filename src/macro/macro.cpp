@@ -27,7 +27,7 @@ constexpr int MAXMACDEPTH = 10000;
 // have no size of their own, but a recursion that joins its arguments
 // doubles them at every level and would take all memory long before the
 // nesting limit.
-constexpr size_t MAXARGTEXT = (size_t)4 << 20;
+constexpr size_t MAXARGTEXT = (size_t)1 << 20;
 size_t argtotal = 0;
 
 void argroom(size_t more) {

@@ -420,6 +420,24 @@ TEST(HostileInput, DeepNesting) {
       EXPECT_NE(sb.read("diag").find("macro nesting too deep"), std::string::npos);
     }
   }
+  {
+    // Arguments that feed their own formals back and grow at every level:
+    // each line stacks replacement texts until the pending limit stops it,
+    // and the growth ends at the argument-text limit, in well under a
+    // second instead of hours.
+    const std::string growing[] = {
+        ".macro mac a, b\nl: mov a, b\nmac ,<a, b>,\n.endm\nmac <a, b>,\n",
+        ".macro m a, b\n.irpc f, <a b>\n.word f\n.endr\nm \\x, <a, b>\n.endm\nm 1, 2\n",
+    };
+    int k = 0;
+    for (const std::string& text : growing) {
+      auto r = check(sb, "growing-args-" + std::to_string(k++), text, Limits{20});
+      if (r) {
+        EXPECT_EQ(r->status, 3);
+        EXPECT_NE(sb.read("diag").find("can't allocate memory for macro span"), std::string::npos);
+      }
+    }
+  }
   expect_end(sb, "mutual", ".macro p\nq\n.endm\n.macro q\np\n.endm\np\n", 3, "macro nesting too deep");
   expect_end(sb, "recursion-in-rept", ".macro r\n.rept 1\nr\n.endr\n.endm\nr\n", 3, "");
   // A recursion ended by a conditional: 10000 levels are allowed, one more is not.
