@@ -128,7 +128,10 @@ int rname(bool joined) {
     ch = 0;
     fresh = true;
   }
-  int savedlen = pl.textlen;
+  // The listing is set back to where the name began: before its first
+  // character when that is still pending in ch, and before the "}" that
+  // the token reader consumed for a name joined to an empty first segment.
+  int savedlen = pl.textlen - (joined ? 1 : 0);
   bool pending = ch != 0;
   // After error 29 on this line, replacement text is read as written.
   if (runaway && rmmbrflg > 0) noformal = 1;

@@ -100,6 +100,7 @@ int readop() {
       case 2:
         continue;
       case 4: {  // "ab: two characters, the first in the low byte
+        numlen = 0;  // no digits: a constant is never a numeric label
         int a = rsch();
         if (strterm) {
           error(24);
@@ -110,6 +111,7 @@ int readop() {
         return snumval((uint16_t)(a + 256 * b));
       }
       case 5: {  // 'a: one character
+        numlen = 0;
         int a = rsch();
         if (strterm) error(26);
         return snumval((uint16_t)a);
