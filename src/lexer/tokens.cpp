@@ -17,7 +17,7 @@ namespace {
 // Replacements allowed while one line is read.  A legitimate line makes a
 // few dozen; a formal whose argument holds the formal again after another
 // token would otherwise be replaced for ever without the line ending.
-constexpr int MAXLINESUBS = 10000;
+constexpr int MAXLINESUBS = 1000;
 // Replacement texts pending at once.  Each replacement that begins before
 // the text of the last one is read out stacks another; a legitimate line
 // stacks a few, one per expansion level its arguments pass through, while

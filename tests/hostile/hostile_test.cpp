@@ -502,6 +502,10 @@ TEST(HostileInput, LongText) {
   }
   expect_end(sb, "joined-name", ".macro m a\nx}" + repeat("a}", 1000) + "a = 1\n.endm\nm yz\n", 0, "");
   expect_end(sb, "formal-growth", ".macro m a\na\n.endm\nm <a a a>\n", 3, "error 29");
+  // Two formals whose texts name each other: one replacement per token,
+  // so only the limit per line ends the line.
+  expect_end(sb, "formal-ping-pong", ".macro m a, b\n.word a\n.endm\nm <1, b>, <2, a>\n", 3,
+             "error 29");
   expect_end(sb, "formal-growth-list", ".macro m a\n.word a\n.endm\nm <a,a>\n", 3, "error 29");
   // File names past 1024 characters, as a source and as an include.
   std::string deep;
